@@ -36,12 +36,12 @@ std::string utf8(const std::u16string& text) {
     return out;
 }
 
-struct Run {
+struct SelfTestRun {
     int32_t exitCode;
     std::string bytes;
 };
 
-Run runInFolder(const ToolDefinition& tool) {
+SelfTestRun runInFolder(const ToolDefinition& tool) {
     TempFolder folder;
     std::u16string path = folder.text(u"report.txt");
     int32_t code = runSelfTest(tool, path.c_str());
@@ -49,7 +49,7 @@ Run runInFolder(const ToolDefinition& tool) {
 }
 
 TEST(SelfTest, BuiltInToolWritesTheSevenLines) {
-    Run run = runInFolder(builtInTool());
+    SelfTestRun run = runInFolder(builtInTool());
     EXPECT_EQ(run.exitCode, kSelfTestPassed);
     EXPECT_EQ(run.bytes, utf8(u"TOOL|38|Tamrel|疼痛管理\r\n"
                               u"LEVEL|0\r\n"
@@ -70,7 +70,7 @@ TEST(SelfTest, FailingOutputIsCountedAndExitsWith2) {
     static constexpr VerdictRule rules[] = {{"", 1, u"完成"}};
     static constexpr ToolDefinition tool = {7, u"试算", nullptr, u"测试", u"", nullptr,
                                             1, kOneInput, 2, outputs, 1, rules, 0};
-    Run run = runInFolder(tool);
+    SelfTestRun run = runInFolder(tool);
     EXPECT_EQ(run.exitCode, kSelfTestOutputFailed);
     EXPECT_EQ(run.bytes, utf8(u"TOOL|7|试算|测试\r\n"
                               u"LEVEL|1\r\n"
@@ -90,7 +90,7 @@ TEST(SelfTest, OutLinesAgreeWithTheCalculation) {
     };
     static constexpr ToolDefinition tool = {1, u"链", u"", u"测试", u"", u"",
                                             1, kOneInput, 3, outputs, 0, nullptr, 0};
-    Run run = runInFolder(tool);
+    SelfTestRun run = runInFolder(tool);
     EXPECT_EQ(run.exitCode, kSelfTestPassed);
     EXPECT_EQ(run.bytes, utf8(u"TOOL|1|链|测试\r\n"
                               u"LEVEL|0\r\n"
@@ -105,7 +105,7 @@ TEST(SelfTest, OutLinesAgreeWithTheCalculation) {
 TEST(SelfTest, ReportToolHasTheFixedOutLine) {
     static constexpr ToolDefinition tool = {3, u"采血", u"", u"检验", u"", u"",
                                             0, nullptr, 0, nullptr, 0, nullptr, 3};
-    Run run = runInFolder(tool);
+    SelfTestRun run = runInFolder(tool);
     EXPECT_EQ(run.exitCode, kSelfTestPassed);
     EXPECT_EQ(run.bytes, utf8(u"TOOL|3|采血|检验\r\n"
                               u"LEVEL|0\r\n"
@@ -136,7 +136,7 @@ TEST(SelfTest, LongChineseReportIsWrittenWhole) {
     std::string expected = utf8(report);
     ASSERT_GT(expected.size(), 8190u * 2);
 
-    Run run = runInFolder(tool);
+    SelfTestRun run = runInFolder(tool);
     EXPECT_EQ(run.exitCode, kSelfTestPassed);
     EXPECT_EQ(run.bytes, expected);
     // Each OUT line is cut at 511 characters and so loses its value and line end.
