@@ -17,6 +17,8 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec wine "$exe" "$@"
 fi
 
+started_display=
+xdpyinfo -display "$TAMREL_XVFB_DISPLAY" >/dev/null 2>&1 || started_display=yes
 tamrel_start_display
 tamrel_start_wine
 wine "$exe" "$@" >>"$TAMREL_WINE_LOG" 2>&1 </dev/null &
@@ -27,9 +29,10 @@ for _ in $(seq 1 300); do
   sleep 0.1
 done
 sleep 2  # let the first paint finish
-import -display "$DISPLAY" -window root build/screenshot.png
+window=$(xwininfo -root -tree | awk '/"Tamrel"/ {print $1; exit}')
+import -display "$DISPLAY" -window "${window:-root}" build/screenshot.png
 echo "No display here: the window was opened on a virtual display; screenshot: build/screenshot.png"
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 tamrel_stop_wine
-pkill -f "Xvfb $TAMREL_XVFB_DISPLAY" || true
+if [ -n "$started_display" ]; then pkill -f "Xvfb $TAMREL_XVFB_DISPLAY" || true; fi
