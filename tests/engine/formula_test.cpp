@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/formula.h"
+#include "text/number_text.h"
 
 namespace tamrel {
 namespace {
@@ -137,8 +138,35 @@ TEST(Formula, NumbersReadLikeStrtod) {
         {".5", 0.5, 0},    {"5.", 5, 0},      {"007", 7, 0},      {"1.2.3", 1.2, 1},
         {"1e", 1, 1},      {"1e+", 1, 1},     {"inf", 0, 1},      {"nan", 0, 1},
         {"1e-999", 0, 0},  {"min(1e999, 3)", 3, 0},
+        {"123456789012345", 123456789012345, 0},
+        {"9007199254740993", 9007199254740992, 0},
+        {"0.30000000000000004", 0.30000000000000004, 0},
     };
     expectCases(cases);
+}
+
+// Every decimal a formula can hold reads to the value of the full conversion, however many
+// digits it has and wherever its point stands.
+TEST(Formula, DecimalsReadToTheConvertedValue) {
+    uint64_t state = 12345;
+    for (int32_t i = 0; i < 100000; ++i) {
+        state = state * 6364136223846793005u + 1442695040888963407u;
+        const int32_t digitCount = 1 + static_cast<int32_t>(state >> 59) % 18;
+        const int32_t point = static_cast<int32_t>((state >> 40) % (digitCount + 2)) - 1;
+        std::string text;
+        uint64_t digits = state;
+        for (int32_t d = 0; d < digitCount; ++d) {
+            if (d == point) text += '.';
+            text += static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        }
+        if (point == digitCount) text += '.';
+        SCOPED_TRACE(text);
+        int32_t failed = -1;
+        double v = evaluateExpression(kTool, text.c_str(), kInputValues, kOutputValues, failed);
+        ASSERT_EQ(v, scanNumber(text.c_str()).value);
+        ASSERT_EQ(failed, 0);
+    }
 }
 
 TEST(Formula, IdentifiersNameInputsThenOutputs) {
@@ -239,7 +267,7 @@ TEST(Formula, DeepNestingFailsInsteadOfOverflowingTheStack) {
     const int32_t deep = 100000;
     const DepthCase cases[] = {
         {repeat("(", 50) + "1" + repeat(")", 50), 1, 0},
-        {repeat("-", 100) + "1", 1, 0},
+        {repeat("-", 60) + "1", 1, 0},
         {repeat("abs(", 40) + "-1" + repeat(")", 40), 1, 0},
         {repeat("1?", 60) + "1" + repeat(":0", 60), 1, 0},
         {repeat("(", deep) + "1" + repeat(")", deep), 0, 1},
