@@ -1,5 +1,7 @@
 #include "engine/calculate.h"
 
+#include <algorithm>
+
 #include "engine/format_value.h"
 #include "engine/formula.h"
 #include "reports/generate_report.h"
@@ -64,9 +66,9 @@ int32_t calculate(const ToolDefinition& tool, const double* inputValues, char16_
     }
 
     // Outputs see the ones before them; a later output, or the output itself, reads 0. A
-    // failed value is kept and shown like any other.
-    const int32_t outputCount =
-        tool.outputCount < 0 ? 0 : tool.outputCount > kMaxOutputs ? kMaxOutputs : tool.outputCount;
+    // failed value is kept and shown like any other. The clamp keeps a malformed tool inside
+    // the array.
+    const int32_t outputCount = std::clamp(tool.outputCount, 0, kMaxOutputs);
     double outputValues[kMaxOutputs] = {};
     bool anyFailed = false;
     for (int32_t i = 0; i < outputCount; ++i) {
