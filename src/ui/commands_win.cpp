@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/calculate.h"
+#include "records/record_store.h"
 #include "text/number_text.h"
 #include "text/text_buffer.h"
 #include "ui/theme_win.h"
@@ -15,9 +16,19 @@ namespace tamrel {
 
 namespace {
 
+constexpr int32_t kInputTextCapacity = 128;  // at most 127 characters of an edit are read
 constexpr int32_t kRejectionCapacity = 256;
 constexpr int32_t kCalculationResultCapacity = 4096;
 constexpr int32_t kVerdictCapacity = 512;
+constexpr int32_t kAboutTextCapacity = 1400;
+constexpr int32_t kSaveMessageCapacity = 1024;
+
+// What the user is told after a save besides the status line: the message box's caption and
+// icon (its text is written by describeSave).
+struct SaveReport {
+    const char16_t* caption;
+    UINT icon;
+};
 
 void showMessage(const char16_t* text, const char16_t* caption, UINT icon) {
     MessageBoxW(gWindow.mainWindow, wide(text), wide(caption), MB_OK | icon);
@@ -83,18 +94,76 @@ bool placeOnClipboard(const char16_t* name, const char16_t* text) {
     return placed;
 }
 
-} // namespace
-
-void formatInputValue(double value, char16_t* out, int32_t capacity) {
-    TextBuffer text(out, capacity);
-    text.appendGeneral(value, 6);
-}
-
+// Empty or blank text counts as 0; otherwise the number that begins the text (wcstod rules),
+// 0 when there is none. May be infinite or not a number.
 double readInputValue(const char16_t* text) {
     const char16_t* first = text;
     while (*first == u' ') ++first;
     if (*first == 0) return 0.0;
     return scanNumber(text).value;
+}
+
+void buildAboutText(const ToolDefinition& tool, char16_t* out, int32_t capacity) {
+    // Each line is a label and a value; the lines are joined by CR LF, none after the last.
+    const char16_t* const lines[][2] = {
+        {tool.name, nullptr},
+        {nullptr, nullptr},
+        {u"分类：", tool.category},
+        {u"参考依据：", tool.referenceText},
+        {nullptr, nullptr},
+        {u"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，", nullptr},
+        {u"具体用药与处置请结合患者实际情况及本院规范执行。", nullptr},
+        {nullptr, nullptr},
+        {u"版本 V1.0    官网：", kPublisherWebAddress},
+    };
+    TextBuffer text(out, capacity);
+    bool first = true;
+    for (const auto& line : lines) {
+        if (!first) text.append(u"\r\n");
+        first = false;
+        text.append(line[0]);
+        text.append(line[1]);
+    }
+}
+
+// The status line and the message after a save. Only bytes that were written are confirmed;
+// a failure says so and names the file when its path is known.
+SaveReport describeSave(SaveOutcome outcome, const char16_t* filePath, char16_t* statusText,
+                        int32_t statusCapacity, char16_t* message, int32_t messageCapacity) {
+    TextBuffer status(statusText, statusCapacity);
+    TextBuffer text(message, messageCapacity);
+    const bool knownPath = filePath != nullptr && filePath[0] != 0;
+    switch (outcome) {
+    case SaveOutcome::Saved:
+        status.append(u"记录已保存：");
+        status.append(filePath);
+        text.append(u"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。");
+        return {u"已保存", MB_ICONINFORMATION};
+    case SaveOutcome::NoDataFolder:
+        status.append(u"记录未保存：找不到本地数据文件夹");
+        text.append(u"本次结果没有保存：无法确定本机的本地应用数据文件夹。");
+        return {u"未保存", MB_ICONWARNING};
+    case SaveOutcome::NotWritten:
+        break;
+    }
+    if (knownPath) {
+        status.append(u"记录未保存：无法写入 ");
+        status.append(filePath);
+        text.append(u"本次结果没有保存：无法写入记录文件\r\n");
+        text.append(filePath);
+        text.append(u"\r\n请确认该文件没有被其他程序（如 Excel）占用，且所在文件夹可以写入。");
+    } else {
+        status.append(u"记录未保存：无法写入记录文件");
+        text.append(u"本次结果没有保存：无法写入记录文件。");
+    }
+    return {u"未保存", MB_ICONWARNING};
+}
+
+} // namespace
+
+void formatInputValue(double value, char16_t* out, int32_t capacity) {
+    TextBuffer text(out, capacity);
+    text.appendGeneral(value, 6);
 }
 
 void onCalculate() {
@@ -158,64 +227,10 @@ void onReset() {
     setStatus(u"已恢复默认值");
 }
 
-void buildAboutText(const ToolDefinition& tool, char16_t* out, int32_t capacity) {
-    // Each line is a label and a value; the lines are joined by CR LF, none after the last.
-    const char16_t* const lines[][2] = {
-        {tool.name, nullptr},
-        {nullptr, nullptr},
-        {u"分类：", tool.category},
-        {u"参考依据：", tool.referenceText},
-        {nullptr, nullptr},
-        {u"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，", nullptr},
-        {u"具体用药与处置请结合患者实际情况及本院规范执行。", nullptr},
-        {nullptr, nullptr},
-        {u"版本 V1.0    官网：", kPublisherWebAddress},
-    };
-    TextBuffer text(out, capacity);
-    bool first = true;
-    for (const auto& line : lines) {
-        if (!first) text.append(u"\r\n");
-        first = false;
-        text.append(line[0]);
-        text.append(line[1]);
-    }
-}
-
 void onAbout() {
     char16_t about[kAboutTextCapacity];
     buildAboutText(*gWindow.tool, about, kAboutTextCapacity);
     showMessage(about, u"关于本工具", MB_ICONINFORMATION);
-}
-
-SaveReport describeSave(SaveOutcome outcome, const char16_t* filePath, char16_t* statusText,
-                        int32_t statusCapacity, char16_t* message, int32_t messageCapacity) {
-    TextBuffer status(statusText, statusCapacity);
-    TextBuffer text(message, messageCapacity);
-    const bool knownPath = filePath != nullptr && filePath[0] != 0;
-    switch (outcome) {
-    case SaveOutcome::Saved:
-        status.append(u"记录已保存：");
-        status.append(filePath);
-        text.append(u"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。");
-        return {u"已保存", MB_ICONINFORMATION};
-    case SaveOutcome::NoDataFolder:
-        status.append(u"记录未保存：找不到本地数据文件夹");
-        text.append(u"本次结果没有保存：无法确定本机的本地应用数据文件夹。");
-        return {u"未保存", MB_ICONWARNING};
-    case SaveOutcome::NotWritten:
-        break;
-    }
-    if (knownPath) {
-        status.append(u"记录未保存：无法写入 ");
-        status.append(filePath);
-        text.append(u"本次结果没有保存：无法写入记录文件\r\n");
-        text.append(filePath);
-        text.append(u"\r\n请确认该文件没有被其他程序（如 Excel）占用，且所在文件夹可以写入。");
-    } else {
-        status.append(u"记录未保存：无法写入记录文件");
-        text.append(u"本次结果没有保存：无法写入记录文件。");
-    }
-    return {u"未保存", MB_ICONWARNING};
 }
 
 void onSaveRecord() {

@@ -97,6 +97,12 @@ LRESULT onCreate(HWND window) {
     return 0;
 }
 
+// Closing the window ends the message loop and with it the program.
+LRESULT onDestroy() {
+    PostQuitMessage(0);
+    return 0;
+}
+
 LRESULT onPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
@@ -165,7 +171,7 @@ bool onCommand(int32_t id) {
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: return onCreate(window);
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_DESTROY: return onDestroy();
     case WM_PAINT: return onPaint(window);
     case WM_ERASEBKGND: return 1;  // the paint covers the whole client area
     case WM_GETMINMAXINFO: return onGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
