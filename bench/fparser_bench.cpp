@@ -2,9 +2,9 @@
 
 #include <fparser.hh>
 
-// fparser on the same formulas, parsed afresh on every run as our evaluator reads them; the
-// parser object itself is made once, which favours fparser. fparser writes == as = and
-// a ? b : c as if(a, b, c).
+// fparser on the same formulas, parsed afresh on every run as our evaluator reads them. All
+// but one benchmark reuse a single parser object, which favours fparser. fparser writes == as
+// = and a ? b : c as if(a, b, c).
 namespace {
 
 constexpr char kConversionFormula[] =
@@ -35,6 +35,17 @@ void BM_FparserRuleCondition(benchmark::State& state) {
     parseAndEvaluate(state, kRuleCondition, "ome", values, 0);
 }
 BENCHMARK(BM_FparserRuleCondition);
+
+// A caller with nothing prepared: a new parser for each formula, as a one-off evaluation is.
+void BM_FparserNewParserConversionFormula(benchmark::State& state) {
+    const double values[] = {2, 10};
+    for (auto _ : state) {
+        FunctionParser parser;
+        benchmark::DoNotOptimize(parser.Parse(kConversionFormula, "drug,dose"));
+        benchmark::DoNotOptimize(parser.Eval(values));
+    }
+}
+BENCHMARK(BM_FparserNewParserConversionFormula);
 
 // Parsing alone, the yardstick for one whole calculate.
 void BM_FparserParseConversionFormula(benchmark::State& state) {

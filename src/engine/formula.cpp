@@ -88,9 +88,10 @@ struct Name {
     int32_t length;
 };
 
+// Names are never empty, and keys mostly differ in their first character: it is tested first.
 bool nameIs(Name name, const char* key) {
-    if (key == nullptr) return false;
-    int32_t i = 0;
+    if (key == nullptr || key[0] != name.text[0]) return false;
+    int32_t i = 1;
     for (; i < name.length; ++i)
         if (key[i] != name.text[i]) return false;  // also stops at the key's terminator
     return key[i] == 0;
