@@ -2,7 +2,6 @@
 
 #include "engine/calculate.h"
 #include "engine/format_value.h"
-#include "engine/formula.h"
 #include "platform/platform.h"
 #include "text/text_buffer.h"
 
@@ -15,16 +14,13 @@ constexpr int32_t kVerdictCapacity = 512;
 constexpr int32_t kOutLineCapacity = 512;
 constexpr int32_t kDetailLimit = 8000;
 
-// "OUT|label|value|unit" for each output, evaluated in order with the outputs before it, as the
-// calculation does, so that these values always agree with the DETAIL line.
+// "OUT|label|value|unit" for each output, evaluated exactly as the calculation does, so that
+// these values always agree with the DETAIL line.
 int32_t appendOutLines(TextBuffer& report, const ToolDefinition& tool, const double* inputs) {
-    double outputs[kMaxOutputs] = {};
-    int32_t errors = 0;
+    double outputs[kMaxOutputs];
+    const int32_t errors = evaluateOutputs(tool, inputs, outputs);
     for (int32_t i = 0; i < tool.outputCount && i < kMaxOutputs; ++i) {
         const OutputField& output = tool.outputs[i];
-        int32_t failed = 0;
-        outputs[i] = evaluateExpression(tool, output.expression, inputs, outputs, failed);
-        if (failed != 0) ++errors;
         char16_t valueText[kValueTextCapacity];
         formatValue(output.formatCode, outputs[i], valueText, kValueTextCapacity);
         char16_t lineText[kOutLineCapacity];

@@ -46,7 +46,25 @@ bool ruleMatches(const ToolDefinition& tool, const VerdictRule& rule, const doub
     return failed == 0 && v != 0;
 }
 
+// The clamp keeps a malformed tool inside the value array.
+int32_t outputCountOf(const ToolDefinition& tool) {
+    return std::clamp(tool.outputCount, 0, kMaxOutputs);
+}
+
 } // namespace
+
+int32_t evaluateOutputs(const ToolDefinition& tool, const double* inputValues,
+                        double* outputValues) {
+    std::fill(outputValues, outputValues + kMaxOutputs, 0.0);
+    int32_t failures = 0;
+    for (int32_t i = 0; i < outputCountOf(tool); ++i) {
+        int32_t failed = 0;
+        outputValues[i] = evaluateExpression(tool, tool.outputs[i].expression, inputValues,
+                                             outputValues, failed);
+        failures += failed;
+    }
+    return failures;
+}
 
 int32_t calculate(const ToolDefinition& tool, const double* inputValues, char16_t* resultText,
                   int32_t resultCapacity, char16_t* verdictText, int32_t verdictCapacity,
@@ -65,20 +83,9 @@ int32_t calculate(const ToolDefinition& tool, const double* inputValues, char16_
         return alertLevel;
     }
 
-    // Outputs see the ones before them; a later output, or the output itself, reads 0. A
-    // failed value is kept and shown like any other. The clamp keeps a malformed tool inside
-    // the array.
-    const int32_t outputCount = std::clamp(tool.outputCount, 0, kMaxOutputs);
-    double outputValues[kMaxOutputs] = {};
-    bool anyFailed = false;
-    for (int32_t i = 0; i < outputCount; ++i) {
-        int32_t failed = 0;
-        outputValues[i] = evaluateExpression(tool, tool.outputs[i].expression, inputValues,
-                                             outputValues, failed);
-        anyFailed = anyFailed || failed != 0;
-    }
-
-    for (int32_t j = 0; j < outputCount; ++j)
+    double outputValues[kMaxOutputs];
+    const bool anyFailed = evaluateOutputs(tool, inputValues, outputValues) > 0;
+    for (int32_t j = 0; j < outputCountOf(tool); ++j)
         appendOutputLine(result, tool.outputs[j], outputValues[j]);
     if (anyFailed) result.append(kPartialFailureLine);
 
