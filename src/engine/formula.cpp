@@ -193,38 +193,9 @@ double call(FormulaState& s, Name name) {
     return applyUnary(s, name, a);
 }
 
-// The plain decimals that formulas are made of ("3", "1.5", "0.15") are read here, as they are
-// most of the reading time otherwise. With at most 15 digits the digits form an exact integer,
-// and one division by an exact power of ten rounds correctly, so the value is the one the full
-// conversion gives. Exponents, 0x and longer numbers are left to scanNumber (length 0).
-constexpr int32_t kMaxPlainDigits = 15;
-constexpr double kPowersOfTen[kMaxPlainDigits + 1] = {
-    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-};
-
-NumberScan scanPlainDecimal(const char* text) {
-    int64_t digits = 0;
-    int32_t digitCount = 0;
-    int32_t decimals = 0;
-    const char* p = text;
-    // Counting stops one past the limit, before the integer could overflow.
-    for (; isDigit(*p) && digitCount <= kMaxPlainDigits; ++p, ++digitCount)
-        digits = digits * 10 + (*p - '0');
-    if (*p == '.')
-        for (++p; isDigit(*p) && digitCount <= kMaxPlainDigits; ++p, ++digitCount, ++decimals)
-            digits = digits * 10 + (*p - '0');
-    const char next = *p;
-    if (digitCount == 0 || digitCount > kMaxPlainDigits || next == 'e' || next == 'E' ||
-        next == 'x' || next == 'X')
-        return {0, 0};
-    return {static_cast<double>(digits) / kPowersOfTen[decimals],
-            static_cast<int32_t>(p - text)};
-}
-
 // number := what the string-to-double conversion reads, starting with a digit or a point
 double number(FormulaState& s) {
-    NumberScan scan = scanPlainDecimal(s.cursor);
-    if (scan.length == 0) scan = scanNumber(s.cursor);
+    NumberScan scan = scanNumber(s.cursor);
     if (scan.length == 0) return fail(s);  // a lone point
     s.cursor = pastWhitespace(s.cursor + scan.length);
     return scan.value;

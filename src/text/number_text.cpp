@@ -73,8 +73,38 @@ bool overflowed(const char* first, const char* last, bool hex) {
     return lead * (hex ? 4 : 1) + exponent >= 0;
 }
 
+// Plain decimals ("3", "1.5", "0.15") are most of what formulas and users write, and the
+// general conversion is slow for them. With at most 15 digits the digits form an exact integer,
+// and one division by an exact power of ten rounds correctly, so the value is the one the full
+// conversion gives. Exponents, 0x and longer numbers are left to it (length 0).
+constexpr int32_t kMaxPlainDigits = 15;
+constexpr double kPowersOfTen[kMaxPlainDigits + 1] = {
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+};
+
+NumberScan scanPlainDecimal(const char* text) {
+    int64_t digits = 0;
+    int32_t digitCount = 0;
+    int32_t decimals = 0;
+    const char* p = text;
+    // Counting stops one past the limit, before the integer could overflow.
+    for (; isDigit(*p) && digitCount <= kMaxPlainDigits; ++p, ++digitCount)
+        digits = digits * 10 + (*p - '0');
+    if (*p == '.')
+        for (++p; isDigit(*p) && digitCount <= kMaxPlainDigits; ++p, ++digitCount, ++decimals)
+            digits = digits * 10 + (*p - '0');
+    const char next = *p;
+    if (digitCount == 0 || digitCount > kMaxPlainDigits || next == 'e' || next == 'E' ||
+        next == 'x' || next == 'X')
+        return {0, 0};
+    return {static_cast<double>(digits) / kPowersOfTen[decimals],
+            static_cast<int32_t>(p - text)};
+}
+
 // Reads an unsigned decimal or 0x hexadecimal number at p.
 NumberScan scanUnsigned(const char* p) {
+    NumberScan plain = scanPlainDecimal(p);
+    if (plain.length > 0) return plain;
     const char* last = numberSpanEnd(p);
     bool hex = p[0] == '0' && (p[1] == 'x' || p[1] == 'X');
     const char* first = hex ? p + 2 : p;
