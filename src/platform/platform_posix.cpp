@@ -1,5 +1,6 @@
 #include "platform/platform.h"
 #include "platform/platform_posix.h"
+#include "platform/os.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -14,10 +15,6 @@ namespace tamrel::platform {
 namespace {
 
 char16_t gCommandLine[8192];
-bool gHasFixedNow = false;
-LocalDateTime gFixedNow{};
-bool gDataFolderOverridden = false;
-const char16_t* gDataFolder = nullptr;
 
 bool hasSpace(const char* s) {
     for (; *s != 0; ++s)
@@ -50,8 +47,7 @@ void setCommandLineArguments(int argc, char** argv) {
 
 const char16_t* commandLine() { return gCommandLine; }
 
-LocalDateTime localNow() {
-    if (gHasFixedNow) return gFixedNow;
+LocalDateTime os::localNow() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -59,20 +55,9 @@ LocalDateTime localNow() {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-void setFixedNow(const LocalDateTime* now) {
-    gHasFixedNow = now != nullptr;
-    if (now != nullptr) gFixedNow = *now;
-}
-
-bool localAppDataFolder(char16_t* out, int32_t capacity) {
+// $XDG_DATA_HOME, else ~/.local/share: where Linux keeps a user's application data.
+bool os::localAppDataFolder(char16_t* out, int32_t capacity) {
     TextBuffer folder(out, capacity);
-    if (gDataFolderOverridden) {
-        if (gDataFolder == nullptr || !folder.append(gDataFolder)) {
-            folder.clear();
-            return false;
-        }
-        return true;
-    }
     const char* xdg = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
     char16_t decoded[1024];
@@ -86,16 +71,6 @@ bool localAppDataFolder(char16_t* out, int32_t capacity) {
     }
     if (!ok) folder.clear();
     return ok;
-}
-
-void overrideDataFolder(const char16_t* folder) {
-    gDataFolderOverridden = true;
-    gDataFolder = folder;
-}
-
-void clearDataFolderOverride() {
-    gDataFolderOverridden = false;
-    gDataFolder = nullptr;
 }
 
 bool createDirectory(const char16_t* path) {
