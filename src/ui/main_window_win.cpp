@@ -25,7 +25,7 @@ struct FontSpec {
     int weight;
 };
 
-// Created in this order; equal specs stay separate fonts, one per role.
+// Created in this order; fonts with equal parameters stay separate objects, one per role.
 constexpr FontSpec kFonts[] = {
     {&MainWindowState::titleFont, u"Microsoft YaHei UI", -27, FW_BOLD},
     {&MainWindowState::subtitleFont, u"Microsoft YaHei UI", -14, FW_NORMAL},
