@@ -2,6 +2,8 @@
 # folder (never the home folder), no Mono or Gecko prompts, and a virtual display.
 TAMREL_ROOT=${TAMREL_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 export WINEPREFIX=${WINEPREFIX:-$TAMREL_ROOT/build/wineprefix}
+# Wine needs a home folder even though the prefix lies elsewhere.
+export HOME=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 export WINEARCH=win64
