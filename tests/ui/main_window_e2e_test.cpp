@@ -418,6 +418,14 @@ TEST_F(MainWindowTest, PaintsTheThemeColours) {
         return shot->count(verdictArea, kVerdictSerious) > 20;
     })) << "the verdict in the level 3 colour";
     EXPECT_EQ(shot->count(verdictArea, kVerdictNormal), 0);
+
+    app.run(kReset);
+    ASSERT_EQ(verdictShown(), kPrompt);
+    EXPECT_TRUE(waitUntil([&] {
+        shot = std::make_unique<ClientCapture>(app.window());
+        return shot->count(verdictArea, kVerdictNormal) > 20;
+    })) << "the prompt in the level 0 colour again";
+    EXPECT_EQ(shot->count(verdictArea, kVerdictSerious), 0);
 }
 
 } // namespace
