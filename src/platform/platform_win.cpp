@@ -4,17 +4,12 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "platform/wide_text_win.h"
 #include "text/text_buffer.h"
 
 namespace tamrel::platform {
 
-namespace {
-
-const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-
-} // namespace
-
-const char16_t* commandLine() { return reinterpret_cast<const char16_t*>(GetCommandLineW()); }
+const char16_t* commandLine() { return utf16(GetCommandLineW()); }
 
 LocalDateTime os::localNow() {
     SYSTEMTIME t;
@@ -26,7 +21,7 @@ bool os::localAppDataFolder(char16_t* out, int32_t capacity) {
     TextBuffer folder(out, capacity);
     wchar_t path[MAX_PATH];
     if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, path)) &&
-        path[0] != 0 && folder.append(reinterpret_cast<const char16_t*>(path)))
+        path[0] != 0 && folder.append(utf16(path)))
         return true;
     folder.clear();
     return false;

@@ -9,7 +9,7 @@
 #include "text/number_text.h"
 #include "text/text_buffer.h"
 #include "ui/theme_win.h"
-#include "ui/wide_text_win.h"
+#include "platform/wide_text_win.h"
 #include "ui/window_state_win.h"
 
 namespace tamrel {

@@ -1,6 +1,6 @@
 #include "ui/gdi_boxes_win.h"
 
-#include "ui/wide_text_win.h"
+#include "platform/wide_text_win.h"
 
 namespace tamrel {
 

@@ -3,7 +3,7 @@
 #include "text/text_buffer.h"
 #include "ui/bootstrap_win.h"
 #include "ui/commands_win.h"
-#include "ui/wide_text_win.h"
+#include "platform/wide_text_win.h"
 #include "ui/window_proc_win.h"
 #include "ui/window_state_win.h"
 

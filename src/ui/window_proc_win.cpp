@@ -5,7 +5,7 @@
 #include "ui/gdi_boxes_win.h"
 #include "ui/paint_win.h"
 #include "ui/theme_win.h"
-#include "ui/wide_text_win.h"
+#include "platform/wide_text_win.h"
 #include "ui/window_state_win.h"
 
 namespace tamrel {

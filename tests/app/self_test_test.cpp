@@ -4,6 +4,7 @@
 
 #include "app/self_test.h"
 #include "support/temp_folder.h"
+#include "text/utf8.h"
 
 namespace tamrel {
 namespace {
@@ -11,29 +12,13 @@ namespace {
 using test::readFileBytes;
 using test::TempFolder;
 
+// The bytes a report text becomes in the file.
 std::string utf8(const std::u16string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size())
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
+    Utf8Encoder encoder(text.c_str(), static_cast<int32_t>(text.size()));
+    std::string bytes;
+    char piece[256];
+    while (int32_t n = encoder.fill(piece, sizeof piece)) bytes.append(piece, n);
+    return bytes;
 }
 
 struct SelfTestRun {

@@ -9,5 +9,6 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t), "the Win32 wide text is UTF-1
 
 inline const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 inline wchar_t* wide(char16_t* text) { return reinterpret_cast<wchar_t*>(text); }
+inline const char16_t* utf16(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
 
 } // namespace tamrel
